@@ -218,8 +218,9 @@ void DrawAce(Canvas& c, int suit) {
     }
 }
 
-void DrawFace(Canvas& c, double cx, double cy, double r) {
-    c.FillOutlined(Circle(cx, cy, r), White, Black);
+void DrawFace(Canvas& c, double cx, double cy, double r, Rgb hair) {
+    c.FillOutlined(Ellipse(cx, cy - 1, r + 1.5, r + 0.5), hair, Black);
+    c.FillOutlined(Intersect(Circle(cx, cy, r), Box(0, cy - r * 0.55, 99, 99)), White, Black);
     c.Set(static_cast<int>(cx - r * 0.4), static_cast<int>(cy - r * 0.1), Black);
     c.Set(static_cast<int>(cx + r * 0.4), static_cast<int>(cy - r * 0.1), Black);
     c.Set(static_cast<int>(cx), static_cast<int>(cy + r * 0.45), Red);
@@ -236,7 +237,7 @@ void DrawFante(Canvas& c, int suit) {
     c.FillOutlined(Capsule({22, 33}, {16, 56}, 3), k.main, k.dark);
     c.FillOutlined(Capsule({41, 33}, {46, 44}, 3), k.main, k.dark);
     c.FillOutlined(Box(29, 27, 34, 32), White, Black);
-    DrawFace(c, 31.5, 22, 6.5);
+    DrawFace(c, 31.5, 22, 6.5, Olive);
     c.FillOutlined(Ellipse(31.5, 15, 9, 4), Red, Maroon);
     c.Fill(Stroke({{37, 14}, {43, 9}, {47, 8}}, 1.2), White);
     c.Fill(Stroke({{37, 14}, {43, 9}, {47, 8}}, 0.5), Black);
@@ -279,7 +280,7 @@ void DrawCavallo(Canvas& c, int suit) {
     c.FillOutlined(Capsule({29, 55}, {28, 73}, 2.6), k.dark, Black);
     c.FillOutlined(Polygon({{24, 35}, {34, 35}, {36, 56}, {22, 56}}), k.main, k.dark);
     c.FillOutlined(Capsule({33, 38}, {41, 27}, 2.6), k.main, k.dark);
-    DrawFace(c, 29, 29, 5.5);
+    DrawFace(c, 29, 29, 5.5, Maroon);
     c.FillOutlined(Polygon({{21, 25}, {37, 25}, {33, 20}, {25, 20}}), Black, Black);
     DrawPip(c, suit, 43, 16, 17);
 }
@@ -294,10 +295,8 @@ void DrawRe(Canvas& c, int suit) {
     for (int i = 0; i < 5; ++i)
         c.Set(21 + i * 5, 38 + (i % 2), Black);
     c.FillOutlined(Capsule({44, 43}, {46, 58}, 3), k.main, k.dark);
-    DrawFace(c, 31.5, 26, 7.5);
+    DrawFace(c, 31.5, 26, 7.5, Silver);
     c.FillOutlined(Polygon({{25, 30}, {38, 30}, {35, 38}, {31.5, 41}, {28, 38}}), Silver, Grey);
-    c.Set(29, 24, Black);
-    c.Set(34, 24, Black);
     Shape crown =
         Polygon({{22, 20}, {22, 8}, {26.5, 14}, {31.5, 5}, {36.5, 14}, {41, 8}, {41, 20}});
     c.FillOutlined(crown, Yellow, Olive);
