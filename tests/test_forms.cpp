@@ -262,12 +262,65 @@ TEST_F(FormClosing, ADestroyedFormLeavesTheActiveFormRecord) {
     auto form = std::make_unique<Form>(Instance());
     form->Create();
     SetForegroundWindow(form->handle);
+    ASSERT_EQ(GetForegroundWindow(), form->handle);
     SendMessageW(form->handle, WM_ACTIVATE, WA_ACTIVE, 0);
-    if (GetForegroundWindow() == form->handle) {
-        EXPECT_EQ(ActiveForm(), form.get());
-    }
+    EXPECT_EQ(ActiveForm(), form.get());
     form.reset();
     EXPECT_EQ(ActiveForm(), nullptr);
+}
+
+int activations = 0;
+int deactivations = 0;
+int CountActivate(GUIElement*) {
+    return ++activations;
+}
+int CountDeactivate(GUIElement*) {
+    return ++deactivations;
+}
+
+bool IsAbove(HWND upper, HWND lower) {
+    for (HWND w = GetWindow(lower, GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV)) {
+        if (w == upper) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(FormActivation, TheForegroundFormBecomesActiveAndTellsThePreviousOne) {
+    Form owner(Instance());
+    owner.onActivate = CountActivate;
+    owner.Create();
+    Form other(Instance());
+    other.onDeactivate = CountDeactivate;
+    other.Create();
+    SetForegroundWindow(other.handle);
+    ASSERT_EQ(GetForegroundWindow(), other.handle);
+    EXPECT_EQ(ActiveForm(), &other);
+    activations = 0;
+    deactivations = 0;
+    SetForegroundWindow(owner.handle);
+    ASSERT_EQ(GetForegroundWindow(), owner.handle);
+    EXPECT_EQ(ActiveForm(), &owner);
+    EXPECT_GE(activations, 1);
+    EXPECT_GE(deactivations, 1);
+}
+
+TEST(FormActivation, ActivatingAnOwnerBringsItsModalChildUp) {
+    Form modal(Instance());
+    modal.Create();
+    Form owner(Instance());
+    owner.Create();
+    SetForegroundWindow(owner.handle);
+    ASSERT_EQ(GetForegroundWindow(), owner.handle);
+    ASSERT_TRUE(IsAbove(owner.handle, modal.handle));
+    owner.modalChild = &modal;
+    // Wine takes a few seconds over this nested activation.
+    SendMessageW(owner.handle, WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_TRUE(IsAbove(modal.handle, owner.handle));
+    // Activation also forgets the last clicked panel.
+    EXPECT_EQ(LastPanel(), nullptr);
+    owner.modalChild = nullptr;
 }
 
 TEST(FormResources, CreatingAndDeletingFormsLosesNoGdiHeadroom) {
