@@ -5,6 +5,7 @@
 #include "toolkit/Form.h"
 #include "toolkit/MessageLoop.h"
 #include "toolkit/WindowProcedure.h"
+#include "resources/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -166,6 +167,33 @@ TEST(FormIcon, AMissingIconLeavesTheDefault) {
     form.SetIcon(4322);
     EXPECT_EQ(form.iconId, 4322);
     EXPECT_EQ(form.icon, nullptr);
+}
+
+TEST(FormIcon, TheProgramIconBecomesTheSmallIcon) {
+    Form form(Instance());
+    form.SetIcon(IDI_CARVELLA);
+    EXPECT_EQ(form.icon, nullptr);
+    form.Create();
+    form.SetIcon(IDI_CARVELLA);
+    ASSERT_NE(form.icon, nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(form.handle, WM_GETICON, ICON_SMALL, 0)),
+              form.icon);
+    HICON first = form.icon;
+    form.SetIcon(IDI_CARVELLA);
+    EXPECT_NE(form.icon, first);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(form.handle, WM_GETICON, ICON_SMALL, 0)),
+              form.icon);
+    ICONINFO info = {};
+    EXPECT_FALSE(GetIconInfo(first, &info));
+}
+
+TEST(FormIcon, TheClassIconComesFromTheIconId) {
+    Form form(Instance());
+    form.iconId = IDI_CARVELLA;
+    form.Create();
+    EXPECT_NE(reinterpret_cast<HICON>(GetClassLongPtrW(form.handle, GCLP_HICON)), nullptr);
+    EXPECT_NE(reinterpret_cast<HICON>(GetClassLongPtrW(form.handle, GCLP_HICON)),
+              LoadIconW(nullptr, IDI_APPLICATION));
 }
 
 int closeQueries = 0;
