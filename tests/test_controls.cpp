@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource.h"
 #include "support/GdiHeadroom.h"
 #include "toolkit/Button.h"
 #include "toolkit/Drawing.h"
@@ -374,6 +375,60 @@ TEST_F(ControlsTest, ImageLoadsItsFileWhenCreated) {
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(&WindowProcedure),
               GetWindowLongPtrW(image->handle, GWLP_WNDPROC));
     DeleteFileA(path.c_str());
+}
+
+TEST_F(ControlsTest, ImageShowsProgramResources) {
+    HBITMAP reference =
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_CARD_BACK),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(nullptr, reference);
+    Image* image = Add(new Image(form, IDB_CARD_BACK));
+    image->tag = "0";
+    image->Create();
+    ASSERT_NE(nullptr, image->bitmap);
+    EXPECT_EQ(BitmapSize(reference).cx, BitmapSize(image->bitmap).cx);
+    EXPECT_EQ(BitmapSize(reference).cy, BitmapSize(image->bitmap).cy);
+    EXPECT_EQ(reinterpret_cast<LRESULT>(image->bitmap),
+              SendMessageW(image->handle, STM_GETIMAGE, IMAGE_BITMAP, 0));
+
+    HBITMAP old = image->bitmap;
+    image->SetResourceId(IDB_CARD_BACK + 5);
+    EXPECT_EQ(IDB_CARD_BACK + 5, image->resourceId);
+    ASSERT_NE(nullptr, image->bitmap);
+    EXPECT_EQ(0u, GetObjectType(old)) << "the replaced bitmap is deleted";
+    EXPECT_EQ(reinterpret_cast<LRESULT>(image->bitmap),
+              SendMessageW(image->handle, STM_GETIMAGE, IMAGE_BITMAP, 0));
+
+    int before = GdiHeadroom();
+    for (int i = 0; i < 200; ++i) {
+        image->SetResourceId(IDB_CARD_BACK + 1 + i % 40);
+        image->tag = std::to_string(1 + i % 40);
+    }
+    image->SetResourceId(IDB_DEALER);
+    EXPECT_GE(GdiHeadroom(), before - 5);
+    EXPECT_EQ("40", image->tag);
+    DeleteObject(reference);
+
+    // A resource image given a file path later shows the file.
+    std::string path = WriteBitmapFile("carvella_image_f.bmp", 3, 2, 40);
+    image->SetFilePath(path);
+    EXPECT_EQ(-1, image->resourceId);
+    EXPECT_EQ(3, BitmapSize(image->bitmap).cx);
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(ControlsTest, ImageWithoutAPictureLoadsNothing) {
+    Image* image = Add(new Image(form, 0));
+    image->Create();
+    EXPECT_TRUE(image->created);
+    EXPECT_EQ(nullptr, image->bitmap);
+    EXPECT_EQ(0, SendMessageW(image->handle, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    // Setting an id before the window exists only stores it.
+    Image* later = Add(new Image(form, 0));
+    later->SetResourceId(IDB_DEALER);
+    EXPECT_EQ(nullptr, later->bitmap);
+    later->Create();
+    EXPECT_NE(nullptr, later->bitmap);
 }
 
 TEST_F(ControlsTest, ImageChangesFreeThePreviousBitmapAndKeepTheTag) {
