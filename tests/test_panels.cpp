@@ -356,6 +356,23 @@ TEST_F(PanelTest, CellPictureFollowsItsAlignment) {
     DeleteObject(picture);
 }
 
+TEST_F(PanelTest, BackColourPaintsAtOnceAndSurvivesRepaints) {
+    PanelChildren panel(form.get());
+    panel.x = 0;
+    panel.y = 0;
+    panel.backColor = Green;
+    panel.Create();
+    Paint(panel.handle);
+    EXPECT_EQ(ClientPixel(panel.handle, 50, 25), Green);
+    panel.SetBackColor(Red);
+    EXPECT_TRUE(panel.backPainted);
+    EXPECT_EQ(ClientPixel(panel.handle, 50, 25), Red);
+    // The class brush is still green; the repaint puts the colour back.
+    Paint(panel.handle);
+    EXPECT_EQ(ClientPixel(panel.handle, 50, 25), Red);
+    EXPECT_EQ(ClientPixel(panel.handle, 99, 49), Red);
+}
+
 int cellPaints = 0;
 void CountCellPaint(GUIElement*) {
     ++cellPaints;
