@@ -5,6 +5,7 @@
 #include "toolkit/Form.h"
 #include "toolkit/MessageLoop.h"
 #include "toolkit/WindowProcedure.h"
+#include "resources/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,33 @@ TEST(FormIcon, AMissingIconLeavesTheDefault) {
     EXPECT_EQ(form.icon, nullptr);
 }
 
+TEST(FormIcon, TheProgramIconBecomesTheSmallIcon) {
+    Form form(Instance());
+    form.SetIcon(IDI_CARVELLA);
+    EXPECT_EQ(form.icon, nullptr);
+    form.Create();
+    form.SetIcon(IDI_CARVELLA);
+    ASSERT_NE(form.icon, nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(form.handle, WM_GETICON, ICON_SMALL, 0)),
+              form.icon);
+    HICON first = form.icon;
+    form.SetIcon(IDI_CARVELLA);
+    EXPECT_NE(form.icon, first);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(form.handle, WM_GETICON, ICON_SMALL, 0)),
+              form.icon);
+    ICONINFO info = {};
+    EXPECT_FALSE(GetIconInfo(first, &info));
+}
+
+TEST(FormIcon, TheClassIconComesFromTheIconId) {
+    Form form(Instance());
+    form.iconId = IDI_CARVELLA;
+    form.Create();
+    EXPECT_NE(reinterpret_cast<HICON>(GetClassLongPtrW(form.handle, GCLP_HICON)), nullptr);
+    EXPECT_NE(reinterpret_cast<HICON>(GetClassLongPtrW(form.handle, GCLP_HICON)),
+              LoadIconW(nullptr, IDI_APPLICATION));
+}
+
 int closeQueries = 0;
 bool keepOpen = false;
 bool AnswerClose(GUIElement*) {
@@ -262,12 +290,65 @@ TEST_F(FormClosing, ADestroyedFormLeavesTheActiveFormRecord) {
     auto form = std::make_unique<Form>(Instance());
     form->Create();
     SetForegroundWindow(form->handle);
+    ASSERT_EQ(GetForegroundWindow(), form->handle);
     SendMessageW(form->handle, WM_ACTIVATE, WA_ACTIVE, 0);
-    if (GetForegroundWindow() == form->handle) {
-        EXPECT_EQ(ActiveForm(), form.get());
-    }
+    EXPECT_EQ(ActiveForm(), form.get());
     form.reset();
     EXPECT_EQ(ActiveForm(), nullptr);
+}
+
+int activations = 0;
+int deactivations = 0;
+int CountActivate(GUIElement*) {
+    return ++activations;
+}
+int CountDeactivate(GUIElement*) {
+    return ++deactivations;
+}
+
+bool IsAbove(HWND upper, HWND lower) {
+    for (HWND w = GetWindow(lower, GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV)) {
+        if (w == upper) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(FormActivation, TheForegroundFormBecomesActiveAndTellsThePreviousOne) {
+    Form owner(Instance());
+    owner.onActivate = CountActivate;
+    owner.Create();
+    Form other(Instance());
+    other.onDeactivate = CountDeactivate;
+    other.Create();
+    SetForegroundWindow(other.handle);
+    ASSERT_EQ(GetForegroundWindow(), other.handle);
+    EXPECT_EQ(ActiveForm(), &other);
+    activations = 0;
+    deactivations = 0;
+    SetForegroundWindow(owner.handle);
+    ASSERT_EQ(GetForegroundWindow(), owner.handle);
+    EXPECT_EQ(ActiveForm(), &owner);
+    EXPECT_GE(activations, 1);
+    EXPECT_GE(deactivations, 1);
+}
+
+TEST(FormActivation, ActivatingAnOwnerBringsItsModalChildUp) {
+    Form modal(Instance());
+    modal.Create();
+    Form owner(Instance());
+    owner.Create();
+    SetForegroundWindow(owner.handle);
+    ASSERT_EQ(GetForegroundWindow(), owner.handle);
+    ASSERT_TRUE(IsAbove(owner.handle, modal.handle));
+    owner.modalChild = &modal;
+    // Wine takes a few seconds over this nested activation.
+    SendMessageW(owner.handle, WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_TRUE(IsAbove(modal.handle, owner.handle));
+    // Activation also forgets the last clicked panel.
+    EXPECT_EQ(LastPanel(), nullptr);
+    owner.modalChild = nullptr;
 }
 
 TEST(FormResources, CreatingAndDeletingFormsLosesNoGdiHeadroom) {

@@ -3,6 +3,8 @@
 // mouse buttons, notifications and control colours.
 #include "support/GdiHeadroom.h"
 #include "support/TestWindows.h"
+#include "toolkit/Button.h"
+#include "toolkit/Menu.h"
 #include "toolkit/Drawing.h"
 #include "toolkit/Form.h"
 #include "toolkit/Panel.h"
@@ -51,20 +53,18 @@ public:
     HBRUSH brush = nullptr;
 };
 
-// An owner-drawn push button as the controls' Button plugs in.
-class DrawnButton : public TestControl, public CommandElement {
+// An owner-drawn button that watches its picture being asked for.
+class DrawnButton : public Button {
 public:
-    explicit DrawnButton(GUIElement* parentElement)
-        : TestControl(parentElement, L"Button", WS_TABSTOP | BS_OWNERDRAW, "button") {
-        width = 80;
-        height = 30;
+    explicit DrawnButton(GUIElement* parentElement) : Button(parentElement, "") {
+        ownerDraw = true;
     }
     int DrawPicture(Drawing& drawing, const RECT& item, bool pressed) override {
         ++pictureCalls;
         lastPressed = pressed;
         EXPECT_NE(drawing.dc, nullptr);
         EXPECT_EQ(item.left, 0);
-        return pictureOffset;
+        return pictureOffset > 0 ? pictureOffset : Button::DrawPicture(drawing, item, pressed);
     }
     int pictureCalls = 0;
     bool lastPressed = false;
@@ -326,6 +326,28 @@ TEST_F(WindowProcedureTest, MenuChoiceRunsTheItemBeforeItsHandler) {
     SendMessageW(form->handle, WM_COMMAND, MAKEWPARAM(item.id + 100, 0), 0);
     SendMessageW(form->handle, WM_COMMAND, MAKEWPARAM(item.id, 2), 0);
     EXPECT_TRUE(events.empty());
+}
+
+void RecordCheck(GUIElement* element) {
+    events.push_back(static_cast<SubMenu*>(element)->checked ? "checked" : "unchecked");
+}
+
+TEST_F(WindowProcedureTest, ChoosingACheckableMenuItemTogglesItBeforeItsHandler) {
+    MenuBar bar(form.get());
+    Menu menu("&Opzioni", &bar);
+    SubMenu item(&menu, "&Suono");
+    item.checkable = true;
+    item.checked = true;
+    item.commandHandler = RecordCheck;
+    bar.Create();
+    EXPECT_EQ(FindSubMenuById(item.id), &item);
+    SendMessageW(form->handle, WM_COMMAND, MAKEWPARAM(item.id, 0), 0);
+    SendMessageW(form->handle, WM_COMMAND, MAKEWPARAM(item.id, 0), 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"unchecked", "checked"}));
+    EXPECT_EQ(GetMenuState(menu.menuHandle, item.id, MF_BYCOMMAND) & MF_CHECKED,
+              static_cast<UINT>(MF_CHECKED));
+    SetMenu(form->handle, nullptr);
+    DestroyMenu(bar.menuHandle);
 }
 
 TEST_F(WindowProcedureTest, CommandFromAControlWithoutElementIsIgnored) {

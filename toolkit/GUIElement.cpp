@@ -340,7 +340,9 @@ int GUIElement::GetClientWidth() {
     return width;
 }
 
-bool GUIElement::HasWindow() const { return created && handle != nullptr; }
+bool GUIElement::HasWindow() const {
+    return created && handle != nullptr;
+}
 
 void GUIElement::Subclass() {
     if (handle == nullptr) {

@@ -109,36 +109,44 @@ Canvas DrawBanner(int width) {
     const double iconSize = 40;
     DrawIconAt(c, 5, 5, iconSize / 16, 1.5);
     const std::string name = "Carvella";
-    double left = 5 + iconSize + 6, right = width - 8;
+    double left = 5 + iconSize + 6, right = width - 10;
     double size = (right - left) / TextWidth(name);
-    if (size > 21)
-        size = 21;
-    double baseline = 36;
+    if (size > 19)
+        size = 19;
+    double baseline = 35;
     double weight = size * 0.12;
     c.Fill(TextShape(name, left + 1.5, baseline + 1.5, size, weight), Rgb{0, 56, 0});
     c.Fill(TextShape(name, left, baseline, size, weight + 0.8), Rgb{120, 90, 0});
     c.Fill(TextShape(name, left, baseline, size, weight), Rgb{255, 226, 0});
-    DrawFlag(c, width - 18, height - 12, 15, 9);
+    DrawFlag(c, width - 19, height - 11, 15, 9);
     return c;
 }
 
 Canvas DrawDealerMarker() {
     Canvas c(33, 33, Green, false);
-    const double pivotX = 16.5, pivotY = 29;
-    const double angles[3] = {-28, 0, 28};
-    const Rgb marks[3] = {Red, Yellow, Blue};
-    for (int i = 0; i < 3; ++i) {
-        Shape card = Rotate(Box(10, 3, 23, 23), pivotX, pivotY, angles[i]);
-        c.FillOutlined(card, White, Black);
-        Shape mark = Rotate(Circle(16.5, 8.5, 2.6), pivotX, pivotY, angles[i]);
-        c.FillOutlined(mark, marks[i], i == 1 ? Olive : Black);
-    }
-    Shape palm = Union({Ellipse(16.5, 24, 7.5, 5.5), Box(12, 24, 21, 33)});
+    const double px = 16.5, py = 25;
+    auto turn = [&](Shape s, double deg) { return Rotate(s, px, py, deg); };
+    // A fan of three cards showing a cup, a coin and a sword.
+    const Shape card = Box(10.5, 1, 22.5, 21);
+    c.FillOutlined(turn(card, -34), White, Black);
+    c.FillOutlined(turn(Union({Intersect(Ellipse(16.5, 4.5, 3.4, 4), Box(10, 4.5, 23, 12)),
+                               Box(15.8, 7, 17.2, 11), Box(14, 10.5, 19, 12)}),
+                        -34),
+                   Red, Maroon);
+    c.FillOutlined(turn(card, 34), White, Black);
+    c.FillOutlined(turn(Union({Capsule({16.5, 3}, {16.5, 10}, 0.9), Box(13.5, 9.5, 19.5, 11)}), 34),
+                   Aqua, Navy);
+    c.FillOutlined(card, White, Black);
+    c.FillOutlined(Circle(16.5, 7, 4.2), Yellow, Olive);
+    c.Fill(Circle(16.5, 7, 1.2), Red);
+    // The hand: knuckles round the right of the fan, the thumb across its foot, a red cuff.
+    Shape palm = Union({Ellipse(17.5, 25, 7, 5.5), Circle(23, 19.5, 2.4), Circle(24, 23.2, 2.4),
+                        Circle(23.5, 26.9, 2.3)});
     c.FillOutlined(palm, Silver, Black);
-    Shape thumb = Capsule({9.5, 24}, {15.5, 19.5}, 2.4);
-    c.FillOutlined(thumb, Silver, Black);
-    for (int i = 0; i < 3; ++i)
-        c.Fill(Box(17 + i * 2.2, 21.5, 17.8 + i * 2.2, 26), Grey);
+    c.Fill(Union({Box(19, 21.3, 22.5, 21.9), Box(19.5, 25, 23, 25.6)}), Grey);
+    c.FillOutlined(Capsule({11, 27}, {15.5, 18.5}, 2.3), Silver, Black);
+    c.Set(15, 18, White);
+    c.FillOutlined(Box(11.5, 29.5, 23.5, 33), Red, Maroon);
     return c;
 }
 
