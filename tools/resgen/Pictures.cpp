@@ -16,29 +16,51 @@ void FillLined(Canvas& c, const Shape& outer, const Shape& inner, Rgb fill, Rgb 
 }
 
 // The game icon: a card back behind the ace of coins, s pixels to the unit of a 16-unit square.
-void DrawIconAt(Canvas& c, double ox, double oy, double s, double line) {
+// Pixel icons get one-pixel outlines and a lattice on the pixel grid; the banner's copy is smooth.
+void DrawIconAt(Canvas& c, double ox, double oy, double s, bool pixel) {
     auto box = [&](double x0, double y0, double x1, double y1, double inset) {
         return Box(ox + x0 * s + inset, oy + y0 * s + inset, ox + x1 * s - inset,
                    oy + y1 * s - inset);
     };
-    FillLined(c, box(0.5, 0, 10.5, 13, 0), box(0.5, 0, 10.5, 13, line), Silver, Black);
-    double step = s <= 1 ? 3 : 2.5 * s;
-    Shape field = box(0.5, 0, 10.5, 13, line);
-    std::vector<Shape> lattice;
-    for (double d = -13 * s; d < 24 * s; d += step) {
-        double x0 = ox + 0.5 * s + d, y0 = oy;
-        lattice.push_back(
-            Capsule({x0, y0}, {x0 + 13 * s, y0 + 13 * s}, s <= 1 ? 0.45 : 0.5 * s * 0.5 + 0.2));
-        lattice.push_back(
-            Capsule({x0, y0}, {x0 - 13 * s, y0 + 13 * s}, s <= 1 ? 0.45 : 0.5 * s * 0.5 + 0.2));
+    auto outlined = [&](const Shape& outer, const Shape& inner, Rgb fill, Rgb line) {
+        if (pixel)
+            c.FillOutlined(outer, fill, line);
+        else
+            FillLined(c, outer, inner, fill, line);
+    };
+    const double line = 1.5;
+    outlined(box(0.5, 0, 10.5, 13, 0), box(0.5, 0, 10.5, 13, line), Silver, Black);
+    if (pixel) {
+        int k = s < 2 ? 5 : s < 3 ? 6 : 8;
+        for (int y = 1; y < 13 * s - 1; ++y)
+            for (int x = static_cast<int>(0.5 * s) + 1; x < 10.5 * s - 1; ++x) {
+                int a = (x + y) % k, b = (x - y + 100 * k) % k;
+                if (a == 0 || b == 0)
+                    c.Set(x, y, a == 0 && b == 0 && k > 4 ? White : Grey);
+            }
+    } else {
+        double step = 2.5 * s, ax = ox, ay = oy;
+        Shape lattice = [=](double x, double y) {
+            double u = (x - ax + y - ay) / step, v = (x - ax - y + ay) / step + 100;
+            u -= static_cast<int>(u);
+            v -= static_cast<int>(v);
+            return u < 0.09 || u > 0.91 || v < 0.09 || v > 0.91;
+        };
+        c.Fill(Intersect(box(0.5, 0, 10.5, 13, line), lattice), Grey);
     }
-    c.Fill(Intersect(field, Union(lattice)), Grey);
-    FillLined(c, box(5, 3, 16, 16, 0), box(5, 3, 16, 16, line), White, Black);
-    double cx = ox + 10.5 * s, cy = oy + 9.5 * s, r = 3.9 * s;
-    FillLined(c, Circle(cx, cy, r), Circle(cx, cy, r - line), Yellow, Olive);
-    if (s > 1)
-        c.Fill(Minus(Circle(cx, cy, r * 0.62), Circle(cx, cy, r * 0.62 - line)), Olive);
-    c.Fill(Circle(cx, cy, s <= 1 ? 1.05 : r * 0.3), Red);
+    outlined(box(5, 3, 16, 16, 0), box(5, 3, 16, 16, line), White, Black);
+    double cx = ox + 10.5 * s, cy = oy + 9.5 * s, r = s < 2 ? 3.4 : 3.9 * s;
+    outlined(Circle(cx, cy, r), Circle(cx, cy, r - line), Yellow, Olive);
+    if (s >= 2.5) {
+        Shape ring = Minus(Circle(cx, cy, r * 0.6), Circle(cx, cy, r * 0.6 - (pixel ? 1 : 1.2)));
+        c.Fill(ring, Olive);
+        for (int i = 0; i < 8; ++i) {
+            double a = (i * 45 + 22.5) * kPi / 180;
+            c.Fill(Circle(cx + r * 0.78 * Cos(a), cy + r * 0.78 * Sin(a), pixel ? 0.75 : 0.9),
+                   Maroon);
+        }
+    }
+    c.Fill(s < 2 ? Box(cx - 1, cy - 1, cx + 1, cy + 1) : Circle(cx, cy, r * 0.28), Red);
 }
 
 // Stroke paths of the banner's letters, in units of the x-height, y up from the baseline as
@@ -99,7 +121,7 @@ void DrawFlag(Canvas& c, int x, int y, int w, int h) {
 
 Canvas DrawIcon(int size) {
     Canvas c(size, size, Fuchsia, false);
-    DrawIconAt(c, 0, 0, size / 16.0, size <= 32 ? 1 : 2);
+    DrawIconAt(c, 0, 0, size / 16.0, true);
     return c;
 }
 
@@ -107,7 +129,7 @@ Canvas DrawBanner(int width) {
     const int height = 50;
     Canvas c(width, height, kTableGreen, true);
     const double iconSize = 40;
-    DrawIconAt(c, 5, 5, iconSize / 16, 1.5);
+    DrawIconAt(c, 5, 5, iconSize / 16, false);
     const std::string name = "Carvella";
     double left = 5 + iconSize + 6, right = width - 10;
     double size = (right - left) / TextWidth(name);
