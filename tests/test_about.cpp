@@ -15,28 +15,11 @@
 #include "toolkit/TextBox.h"
 #include "toolkit/TextServices.h"
 
+#include "support/TestWindows.h"
+
 using namespace Tavrik;
 
 namespace {
-
-void PumpFor(DWORD ms) {
-    DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        DWORD spent = GetTickCount() - start;
-        if (spent >= ms)
-            break;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - spent, QS_ALLINPUT);
-    } while (true);
-}
-
-void Pump() {
-    PumpFor(0);
-}
 
 std::vector<std::string> opened;
 bool RecordOpen(const std::string& target) {
@@ -60,13 +43,13 @@ protected:
         owner->width = 660;
         owner->height = 520;
         owner->Create();
-        Pump();
+        PumpMessages();
     }
     void TearDown() override {
         delete box;
         delete owner;
         SetDocumentOpener(nullptr);
-        Pump();
+        PumpMessages();
     }
     FormAbout* Open(const std::string& site = CARVELLA_SITE) {
         delete box;
@@ -79,7 +62,7 @@ protected:
         box->descriptionText = "Un gioco di carte.\r\nSeconda riga.";
         box->webAddress = site;
         box->Show();
-        Pump();
+        PumpMessages();
         return box;
     }
     bool IsOpen() const { return box->handle && IsWindow(box->handle); }
@@ -332,13 +315,13 @@ TEST_F(AboutTest, DeletingAnOpenBoxClosesItFirst) {
     EXPECT_TRUE(owner->enabled);
     EXPECT_TRUE(IsWindowEnabled(owner->handle));
     EXPECT_EQ(nullptr, owner->modalChild);
-    Pump();
+    PumpMessages();
 }
 
 TEST_F(AboutTest, RebuiltAnyNumberOfTimesWithoutLeaks) {
     Open();
     SendMessageW(box->okButton->handle, BM_CLICK, 0, 0);
-    Pump();
+    PumpMessages();
     int before = GdiHeadroom();
     std::vector<int> oldIds;
     for (int i = 0; i < 12; ++i) {
@@ -352,7 +335,7 @@ TEST_F(AboutTest, RebuiltAnyNumberOfTimesWithoutLeaks) {
     }
     delete box;
     box = nullptr;
-    Pump();
+    PumpMessages();
     EXPECT_GE(GdiHeadroom(), before - 10);
     for (int id : oldIds)
         EXPECT_EQ(nullptr, FindElementById(id));

@@ -16,17 +16,11 @@
 #include "toolkit/TextServices.h"
 #include "toolkit/WindowProcedure.h"
 
+#include "support/TestWindows.h"
+
 using namespace Tavrik;
 
 namespace {
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
 // A 24-bit bitmap file of one colour, in the temporary folder.
 std::string WriteBitmapFile(const char* name, int w, int h, unsigned char red) {
@@ -84,7 +78,7 @@ protected:
         for (GUIElement* element : elements)
             delete element;
         delete form;
-        Pump();
+        PumpMessages();
     }
     template <typename T> T* Add(T* element) {
         elements.push_back(element);
@@ -294,7 +288,7 @@ TEST_F(ControlsTest, ButtonClicksReachTheCommandHandler) {
     silent->Create();
     commands = 0;
     SendMessageW(button->handle, BM_CLICK, 0, 0);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(1, commands);
     EXPECT_EQ(button, lastCommand);
     // Any notification code from the button's window counts.
@@ -303,7 +297,7 @@ TEST_F(ControlsTest, ButtonClicksReachTheCommandHandler) {
     EXPECT_EQ(2, commands);
     // A button without a handler does nothing.
     SendMessageW(silent->handle, BM_CLICK, 0, 0);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(2, commands);
 }
 
@@ -321,7 +315,7 @@ TEST_F(ControlsTest, CommandFromAControlThatIsGoneIsIgnored) {
     SendMessageW(form->handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(window));
     SendMessageW(form->handle, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-    Pump();
+    PumpMessages();
     EXPECT_EQ(0, commands);
 }
 

@@ -10,24 +10,11 @@
 #include "toolkit/Menu.h"
 #include "toolkit/Timer.h"
 
+#include "support/TestWindows.h"
+
 using namespace Tavrik;
 
 namespace {
-
-void PumpFor(DWORD ms) {
-    DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        DWORD spent = GetTickCount() - start;
-        if (spent >= ms)
-            break;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - spent, QS_ALLINPUT);
-    } while (true);
-}
 
 std::wstring Caption(HMENU menu, UINT position) {
     wchar_t buffer[64] = {};

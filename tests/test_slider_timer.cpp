@@ -8,29 +8,11 @@
 #include "toolkit/Slider.h"
 #include "toolkit/Timer.h"
 
+#include "support/TestWindows.h"
+
 using namespace Tavrik;
 
 namespace {
-
-// Dispatches messages for about `ms` milliseconds.
-void PumpFor(DWORD ms) {
-    DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        DWORD spent = GetTickCount() - start;
-        if (spent >= ms)
-            break;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - spent, QS_ALLINPUT);
-    } while (true);
-}
-
-void Pump() {
-    PumpFor(0);
-}
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -41,11 +23,11 @@ protected:
         form->width = 700;
         form->height = 560;
         form->Create();
-        Pump();
+        PumpMessages();
     }
     void TearDown() override {
         delete form;
-        Pump();
+        PumpMessages();
     }
     Form* form = nullptr;
 };

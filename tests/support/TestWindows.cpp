@@ -10,6 +10,18 @@ void PumpMessages() {
     }
 }
 
+void PumpFor(DWORD ms) {
+    DWORD start = GetTickCount();
+    while (true) {
+        PumpMessages();
+        DWORD spent = GetTickCount() - start;
+        if (spent >= ms) {
+            break;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - spent, QS_ALLINPUT);
+    }
+}
+
 TestControl::TestControl(Tavrik::GUIElement* parentElement, const wchar_t* systemClass,
                          DWORD styleBits, const char* kind)
     : Child(parentElement), systemClass(systemClass), styleBits(styleBits) {

@@ -8,6 +8,9 @@
 // Dispatches every message already queued for this thread, without waiting.
 void PumpMessages();
 
+// Dispatches messages as they come for about `ms` milliseconds.
+void PumpFor(DWORD ms);
+
 // A control element over a standard window class, created and subclassed the
 // way the toolkit's controls are.
 class TestControl : public Tavrik::Child {
