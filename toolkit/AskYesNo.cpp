@@ -1,0 +1,12 @@
+#include "toolkit/AskYesNo.h"
+
+#include <windows.h>
+
+namespace Tavrik {
+
+bool AskYesNo(const std::string& text, const std::string& caption) {
+    return MessageBoxA(nullptr, text.c_str(), caption.c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
+}
+
+} // namespace Tavrik
