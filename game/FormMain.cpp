@@ -115,9 +115,10 @@ int FormLeftButtonDown(GUIElement* element, HWND, int x, int y) {
 FormMain::FormMain(HINSTANCE instance, const std::string& title)
     : Form(instance), deck(deckState.deck), hands(deckState.hands), cardsLeft(deckState.cardsLeft),
       finalRound(deckState.finalRound) {
-    chips.fill(StartingChips);
-    startChips.fill(StartingChips);
-    bets.fill(0);
+    for (int p = 1; p <= 4; ++p) {
+        chips[p] = StartingChips;
+        startChips[p] = StartingChips;
+    }
 
     font = new Tavrik::Font("Lucida Console", 14);
     fontLarge = new Tavrik::Font("Arial", 22);
