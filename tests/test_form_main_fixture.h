@@ -97,6 +97,31 @@ public:
     void (*whileOpen)() = nullptr;
 
 private:
+    static BOOL CALLBACK CollectText(HWND child, LPARAM) {
+        wchar_t className[32] = {};
+        GetClassNameW(child, className, 32);
+        if (lstrcmpiW(className, L"Static") == 0 && !WindowText(child).empty()) {
+            current->text = WindowText(child);
+        }
+        return TRUE;
+    }
+
+    static void CALLBACK Answer(HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        HWND box = openBox;
+        if (current == nullptr || box == nullptr) {
+            return;
+        }
+        openBox = nullptr;
+        current->caption = WindowText(box);
+        EnumChildWindows(box, CollectText, 0);
+        if (current->whileOpen != nullptr) {
+            current->whileOpen();
+        }
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(current->button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, current->button)));
+    }
+
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
         if (code == HCBT_ACTIVATE && current != nullptr) {
             HWND box = reinterpret_cast<HWND>(wParam);
@@ -105,13 +130,9 @@ private:
             if (std::wstring(className) == L"#32770" && GetPropW(box, L"answered") == nullptr) {
                 SetPropW(box, L"answered", reinterpret_cast<HANDLE>(1));
                 ++current->asked;
-                current->caption = WindowText(box);
-                current->text = WindowText(GetDlgItem(box, 0xFFFF));
-                if (current->whileOpen != nullptr) {
-                    current->whileOpen();
-                }
-                PostMessageW(box, WM_COMMAND, MAKEWPARAM(current->button, BN_CLICKED),
-                             reinterpret_cast<LPARAM>(GetDlgItem(box, current->button)));
+                // The box is filled after its activation: answer it from its own loop.
+                openBox = box;
+                SetTimer(nullptr, 0, 10, Answer);
             }
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -119,6 +140,7 @@ private:
 
     HHOOK hook;
     static inline QuestionAnswerer* current = nullptr;
+    static inline HWND openBox = nullptr;
 };
 
 class TableTest : public ::testing::Test {
