@@ -26,11 +26,11 @@ Colours SuitColours(int suit) {
 
 void DrawCoin(Canvas& c, double cx, double cy, double r) {
     c.FillOutlined(Circle(cx, cy, r), Yellow, Olive);
-    if (r >= 7) {
+    if (r >= 6) {
         Mask inner = c.Cover(Circle(cx, cy, r * 0.58));
         c.Paint(Edge(inner), Olive);
     }
-    c.Fill(Circle(cx, cy, r >= 7 ? r * 0.26 : 1.1), Red);
+    c.Fill(Circle(cx, cy, r >= 6 ? r * 0.26 + 0.3 : 1.1), Red);
     if (r >= 14) {
         for (int i = 0; i < 8; ++i) {
             double a = (i * 45 + 22.5) * kPi / 180;
@@ -65,7 +65,7 @@ void DrawSword(Canvas& c, double cx, double cy, double h) {
     c.FillOutlined(blade, Aqua, Navy);
     if (h >= 40)
         c.Fill(Box(cx - 0.5, top + h * 0.12, cx + 0.5, guardY), White);
-    double gw = h * 0.26 + 1;
+    double gw = h * 0.2 + 1;
     Shape guard = Union({Capsule({cx - gw, guardY + 1}, {cx + gw, guardY + 1}, h * 0.035 + 0.9),
                          Circle(cx - gw, guardY + 1, h * 0.05 + 0.7),
                          Circle(cx + gw, guardY + 1, h * 0.05 + 0.7)});
@@ -75,30 +75,43 @@ void DrawSword(Canvas& c, double cx, double cy, double h) {
     c.FillOutlined(Union({guard, pommel}), Yellow, Olive);
 }
 
-// A knotted club h pixels tall, thick end up.
+// A knotted club h pixels tall, knob up, with lopped branches showing light wood.
 void DrawBaton(Canvas& c, double cx, double cy, double h) {
     double top = cy - h / 2, bottom = cy + h / 2;
-    double wt = h * 0.15 + 0.8, wb = h * 0.08 + 0.6;
-    Shape body = Union({Polygon({{cx - wt, top + wt},
-                                 {cx + wt, top + wt},
-                                 {cx + wb, bottom - wb},
-                                 {cx - wb, bottom - wb}}),
-                        Circle(cx, top + wt, wt), Circle(cx, bottom - wb, wb)});
-    std::vector<Shape> knots;
-    for (int i = 0; i < 3; ++i) {
-        double y = top + h * (0.25 + 0.22 * i);
+    double knob = h * 0.13 + 1, wt = h * 0.1 + 0.8, wb = h * 0.065 + 0.7;
+    Shape shaft = Polygon({{cx - wt, top + knob},
+                           {cx + wt, top + knob},
+                           {cx + wb, bottom - wb},
+                           {cx - wb, bottom - wb}});
+    Shape head = Circle(cx, top + knob, knob);
+    Shape end = Circle(cx, bottom - wb, wb);
+    std::vector<Shape> stubs;
+    std::vector<P> cuts;
+    for (int i = 0; i < 2; ++i) {
+        double y = top + h * (0.38 + 0.24 * i), side = i == 0 ? -1 : 1;
         double half = wt + (wb - wt) * (y - top) / h;
-        double side = i % 2 == 0 ? -1 : 1;
-        knots.push_back(Ellipse(cx + side * (half + h * 0.03), y, h * 0.06 + 0.5, h * 0.035 + 0.5));
+        P from{cx, y + h * 0.04}, to{cx + side * (half + h * 0.08 + 0.6), y - h * 0.05};
+        stubs.push_back(Capsule(from, to, h * 0.045 + 0.6));
+        cuts.push_back(to);
     }
-    c.FillOutlined(Union({body, Union(knots)}), Olive, Black);
-    if (h >= 16)
-        c.Fill(Box(cx - wb - 1, bottom - h * 0.2, cx + wb + 1, bottom - h * 0.2 + h * 0.05 + 0.5),
-               Red);
-    if (h >= 40)
-        c.Fill(Capsule({cx - wt * 0.35, top + wt}, {cx - wb * 0.4, bottom - h * 0.25},
-                       h * 0.015 + 0.5),
+    c.FillOutlined(Union({shaft, head, end, Union(stubs)}), Olive, Black);
+    for (const P& p : cuts)
+        c.Fill(Circle(p.x, p.y, h * 0.025 + 0.5), Yellow);
+    if (h >= 24)
+        c.Fill(Circle(cx - knob * 0.35, top + knob * 0.7, knob * 0.3), Yellow);
+    c.Fill(Box(cx - wb - 1, bottom - h * 0.22, cx + wb + 1, bottom - h * 0.22 + h * 0.04 + 0.6),
+           Red);
+    if (h >= 40) {
+        c.Fill(Capsule({cx - wt * 0.45, top + knob * 1.6}, {cx - wb * 0.45, bottom - h * 0.28},
+                       h * 0.012 + 0.5),
                Yellow);
+        Shape leaf =
+            Rotate(Ellipse(cx + wt + 6, top + h * 0.5, 6, 2.6), cx + wt + 6, top + h * 0.5, -35);
+        c.FillOutlined(leaf, Lime, Green);
+        Shape leaf2 =
+            Rotate(Ellipse(cx - wt - 6, top + h * 0.3, 6, 2.6), cx - wt - 6, top + h * 0.3, 35);
+        c.FillOutlined(leaf2, Lime, Green);
+    }
 }
 
 // A suit symbol about h pixels tall centred on (cx, cy).
@@ -123,20 +136,14 @@ const char* const kDigits[10] = {
     "111101101101111", "010110010010111", "111001111100111", "111001111001111", "101101111001001",
     "111100111001111", "111100111101111", "111001010010010", "111101111101111", "111101111001111"};
 
-void DrawNumber(Canvas& c, int n, int x, int y, bool turned, Rgb colour) {
+void DrawNumber(Canvas& c, int n, int x, int y, Rgb colour) {
     std::string text = n == 10 ? "10" : std::string(1, static_cast<char>('0' + n));
-    int width = static_cast<int>(text.size()) * 4 - 1;
     for (size_t k = 0; k < text.size(); ++k) {
         const char* glyph = kDigits[text[k] - '0'];
         for (int j = 0; j < 5; ++j)
             for (int i = 0; i < 3; ++i)
-                if (glyph[j * 3 + i] == '1') {
-                    int px = static_cast<int>(k) * 4 + i, py = j;
-                    if (turned)
-                        c.Set(x + width - 1 - px, y + 4 - py, colour);
-                    else
-                        c.Set(x + px, y + py, colour);
-                }
+                if (glyph[j * 3 + i] == '1')
+                    c.Set(x + static_cast<int>(k) * 4 + i, y + j, colour);
     }
 }
 
@@ -170,16 +177,16 @@ struct Spot {
 };
 
 std::vector<Spot> PipSpots(int rank) {
-    const double l = 18, m = 31.5, r = 45;
+    const double l = 17, m = 31.5, r = 46;
     switch (rank) {
     case 2:
         return {{m, 27}, {m, 74}};
     case 3:
-        return {{m, 20}, {m, 50.5}, {m, 81}};
+        return {{m, 21}, {m, 50.5}, {m, 80}};
     case 4:
         return {{l, 27}, {r, 27}, {l, 74}, {r, 74}};
     case 5:
-        return {{l, 24}, {r, 24}, {m, 50.5}, {l, 77}, {r, 77}};
+        return {{l, 23}, {r, 23}, {m, 50.5}, {l, 78}, {r, 78}};
     case 6:
         return {{l, 21}, {r, 21}, {l, 50.5}, {r, 50.5}, {l, 80}, {r, 80}};
     default:
@@ -188,9 +195,10 @@ std::vector<Spot> PipSpots(int rank) {
 }
 
 double PipHeight(int suit, int rank) {
-    static const double sizes[8] = {0, 0, 26, 23, 22, 20, 18, 18};
-    double h = sizes[rank];
-    return suit == Coins ? h * 0.9 : h;
+    static const double coins[8] = {0, 0, 26, 24, 24, 22, 21, 18};
+    static const double cups[8] = {0, 0, 30, 26, 28, 26, 24, 20};
+    static const double blades[8] = {0, 0, 36, 27, 34, 29, 27, 23};
+    return suit == Coins ? coins[rank] : suit == Cups ? cups[rank] : blades[rank];
 }
 
 void DrawAce(Canvas& c, int suit) {
@@ -210,8 +218,9 @@ void DrawAce(Canvas& c, int suit) {
     }
 }
 
-void DrawFace(Canvas& c, double cx, double cy, double r) {
-    c.FillOutlined(Circle(cx, cy, r), White, Black);
+void DrawFace(Canvas& c, double cx, double cy, double r, Rgb hair) {
+    c.FillOutlined(Ellipse(cx, cy - 1, r + 1.5, r + 0.5), hair, Black);
+    c.FillOutlined(Intersect(Circle(cx, cy, r), Box(0, cy - r * 0.55, 99, 99)), White, Black);
     c.Set(static_cast<int>(cx - r * 0.4), static_cast<int>(cy - r * 0.1), Black);
     c.Set(static_cast<int>(cx + r * 0.4), static_cast<int>(cy - r * 0.1), Black);
     c.Set(static_cast<int>(cx), static_cast<int>(cy + r * 0.45), Red);
@@ -228,7 +237,7 @@ void DrawFante(Canvas& c, int suit) {
     c.FillOutlined(Capsule({22, 33}, {16, 56}, 3), k.main, k.dark);
     c.FillOutlined(Capsule({41, 33}, {46, 44}, 3), k.main, k.dark);
     c.FillOutlined(Box(29, 27, 34, 32), White, Black);
-    DrawFace(c, 31.5, 22, 6.5);
+    DrawFace(c, 31.5, 22, 6.5, Olive);
     c.FillOutlined(Ellipse(31.5, 15, 9, 4), Red, Maroon);
     c.Fill(Stroke({{37, 14}, {43, 9}, {47, 8}}, 1.2), White);
     c.Fill(Stroke({{37, 14}, {43, 9}, {47, 8}}, 0.5), Black);
@@ -238,25 +247,42 @@ void DrawFante(Canvas& c, int suit) {
 // The knight: a rider on a horse, the horse filling the card.
 void DrawCavallo(Canvas& c, int suit) {
     Colours k = SuitColours(suit);
-    Shape legs = Union({Capsule({17, 66}, {15, 88}, 2.2), Capsule({23, 68}, {23, 89}, 2.2),
-                        Capsule({38, 68}, {39, 89}, 2.2), Capsule({44, 66}, {47, 87}, 2.2)});
-    Shape body = Ellipse(30, 63, 18, 9);
-    Shape neck = Polygon({{38, 60}, {47, 60}, {53, 40}, {45, 37}});
-    Shape head = Rotate(Ellipse(52, 41, 4.2, 8.5), 52, 41, -55);
-    Shape tail = Stroke({{13, 59}, {9, 66}, {8, 77}}, 2);
-    c.FillOutlined(Union({legs, body, neck, head, tail}), Silver, Black);
+    Shape legs = Union({Capsule({16, 65}, {13, 88}, 2.2), Capsule({23, 68}, {22, 89}, 2.2),
+                        Capsule({38, 68}, {40, 89}, 2.2), Capsule({44, 64}, {48, 87}, 2.2)});
+    Shape horse = Polygon({{14, 56},
+                           {24, 54},
+                           {37, 53},
+                           {43, 40},
+                           {46, 34},
+                           {47, 28},
+                           {50, 33},
+                           {53, 36},
+                           {58, 46},
+                           {58, 50},
+                           {54, 51},
+                           {50, 47},
+                           {47, 48},
+                           {47, 57},
+                           {49, 62},
+                           {43, 71},
+                           {18, 71},
+                           {12, 64}});
+    Shape tail = Stroke({{14, 58}, {9, 64}, {7, 76}}, 2.2);
+    c.FillOutlined(Union({legs, horse, tail}), Silver, Black);
     c.Fill(
-        Union({Box(13, 87, 18, 90), Box(21, 88, 26, 91), Box(37, 88, 42, 91), Box(45, 86, 50, 89)}),
+        Union({Box(11, 87, 16, 90), Box(20, 88, 25, 91), Box(38, 88, 43, 91), Box(46, 86, 51, 89)}),
         Black);
-    c.Fill(Stroke({{45, 38}, {41, 47}, {38, 57}}, 1.2), Grey);
-    c.Set(55, 40, Black);
-    c.FillOutlined(Box(21, 55, 37, 70), k.main, k.dark);
-    c.FillOutlined(Capsule({29, 56}, {28, 74}, 2.6), k.dark, Black);
-    c.FillOutlined(Polygon({{24, 36}, {34, 36}, {36, 57}, {22, 57}}), k.main, k.dark);
-    c.FillOutlined(Capsule({33, 39}, {41, 27}, 2.6), k.main, k.dark);
-    DrawFace(c, 29, 30, 5.5);
-    c.FillOutlined(Polygon({{21, 26}, {37, 26}, {33, 21}, {25, 21}}), Black, Black);
-    DrawPip(c, suit, 44, 17, 17);
+    c.Fill(Stroke({{45, 33}, {42, 41}, {38, 50}}, 1.3), Grey);
+    c.Set(52, 38, Black);
+    c.Set(56, 47, Black);
+    c.Fill(Stroke({{52, 50}, {44, 45}, {40, 52}}, 0.5), Maroon);
+    c.FillOutlined(Box(20, 54, 37, 69), k.main, k.dark);
+    c.FillOutlined(Capsule({29, 55}, {28, 73}, 2.6), k.dark, Black);
+    c.FillOutlined(Polygon({{24, 35}, {34, 35}, {36, 56}, {22, 56}}), k.main, k.dark);
+    c.FillOutlined(Capsule({33, 38}, {41, 27}, 2.6), k.main, k.dark);
+    DrawFace(c, 29, 29, 5.5, Maroon);
+    c.FillOutlined(Polygon({{21, 25}, {37, 25}, {33, 20}, {25, 20}}), Black, Black);
+    DrawPip(c, suit, 43, 16, 17);
 }
 
 // The king: crowned and bearded in a wide robe.
@@ -269,10 +295,8 @@ void DrawRe(Canvas& c, int suit) {
     for (int i = 0; i < 5; ++i)
         c.Set(21 + i * 5, 38 + (i % 2), Black);
     c.FillOutlined(Capsule({44, 43}, {46, 58}, 3), k.main, k.dark);
-    DrawFace(c, 31.5, 26, 7.5);
+    DrawFace(c, 31.5, 26, 7.5, Silver);
     c.FillOutlined(Polygon({{25, 30}, {38, 30}, {35, 38}, {31.5, 41}, {28, 38}}), Silver, Grey);
-    c.Set(29, 24, Black);
-    c.Set(34, 24, Black);
     Shape crown =
         Polygon({{22, 20}, {22, 8}, {26.5, 14}, {31.5, 5}, {36.5, 14}, {41, 8}, {41, 20}});
     c.FillOutlined(crown, Yellow, Olive);
@@ -313,8 +337,8 @@ Canvas DrawCardFace(int code) {
         DrawCavallo(c, suit);
     else
         DrawRe(c, suit);
-    DrawNumber(c, rank, 3, 3, false, Black);
-    DrawNumber(c, rank, kCardWidth - 3 - (rank == 10 ? 7 : 3), kCardHeight - 8, true, Black);
+    DrawNumber(c, rank, 3, 3, Black);
+    DrawNumber(c, rank, kCardWidth - 3 - (rank == 10 ? 7 : 3), kCardHeight - 8, Black);
     return c;
 }
 

@@ -16,29 +16,51 @@ void FillLined(Canvas& c, const Shape& outer, const Shape& inner, Rgb fill, Rgb 
 }
 
 // The game icon: a card back behind the ace of coins, s pixels to the unit of a 16-unit square.
-void DrawIconAt(Canvas& c, double ox, double oy, double s, double line) {
+// Pixel icons get one-pixel outlines and a lattice on the pixel grid; the banner's copy is smooth.
+void DrawIconAt(Canvas& c, double ox, double oy, double s, bool pixel) {
     auto box = [&](double x0, double y0, double x1, double y1, double inset) {
         return Box(ox + x0 * s + inset, oy + y0 * s + inset, ox + x1 * s - inset,
                    oy + y1 * s - inset);
     };
-    FillLined(c, box(0.5, 0, 10.5, 13, 0), box(0.5, 0, 10.5, 13, line), Silver, Black);
-    double step = s <= 1 ? 3 : 2.5 * s;
-    Shape field = box(0.5, 0, 10.5, 13, line);
-    std::vector<Shape> lattice;
-    for (double d = -13 * s; d < 24 * s; d += step) {
-        double x0 = ox + 0.5 * s + d, y0 = oy;
-        lattice.push_back(
-            Capsule({x0, y0}, {x0 + 13 * s, y0 + 13 * s}, s <= 1 ? 0.45 : 0.5 * s * 0.5 + 0.2));
-        lattice.push_back(
-            Capsule({x0, y0}, {x0 - 13 * s, y0 + 13 * s}, s <= 1 ? 0.45 : 0.5 * s * 0.5 + 0.2));
+    auto outlined = [&](const Shape& outer, const Shape& inner, Rgb fill, Rgb line) {
+        if (pixel)
+            c.FillOutlined(outer, fill, line);
+        else
+            FillLined(c, outer, inner, fill, line);
+    };
+    const double line = 1.5;
+    outlined(box(0.5, 0, 10.5, 13, 0), box(0.5, 0, 10.5, 13, line), Silver, Black);
+    if (pixel) {
+        int k = s < 2 ? 5 : s < 3 ? 6 : 8;
+        for (int y = 1; y < 13 * s - 1; ++y)
+            for (int x = static_cast<int>(0.5 * s) + 1; x < 10.5 * s - 1; ++x) {
+                int a = (x + y) % k, b = (x - y + 100 * k) % k;
+                if (a == 0 || b == 0)
+                    c.Set(x, y, a == 0 && b == 0 && k > 4 ? White : Grey);
+            }
+    } else {
+        double step = 2.5 * s, ax = ox, ay = oy;
+        Shape lattice = [=](double x, double y) {
+            double u = (x - ax + y - ay) / step, v = (x - ax - y + ay) / step + 100;
+            u -= static_cast<int>(u);
+            v -= static_cast<int>(v);
+            return u < 0.09 || u > 0.91 || v < 0.09 || v > 0.91;
+        };
+        c.Fill(Intersect(box(0.5, 0, 10.5, 13, line), lattice), Grey);
     }
-    c.Fill(Intersect(field, Union(lattice)), Grey);
-    FillLined(c, box(5, 3, 16, 16, 0), box(5, 3, 16, 16, line), White, Black);
-    double cx = ox + 10.5 * s, cy = oy + 9.5 * s, r = 3.9 * s;
-    FillLined(c, Circle(cx, cy, r), Circle(cx, cy, r - line), Yellow, Olive);
-    if (s > 1)
-        c.Fill(Minus(Circle(cx, cy, r * 0.62), Circle(cx, cy, r * 0.62 - line)), Olive);
-    c.Fill(Circle(cx, cy, s <= 1 ? 1.05 : r * 0.3), Red);
+    outlined(box(5, 3, 16, 16, 0), box(5, 3, 16, 16, line), White, Black);
+    double cx = ox + 10.5 * s, cy = oy + 9.5 * s, r = s < 2 ? 3.4 : 3.9 * s;
+    outlined(Circle(cx, cy, r), Circle(cx, cy, r - line), Yellow, Olive);
+    if (s >= 2.5) {
+        Shape ring = Minus(Circle(cx, cy, r * 0.6), Circle(cx, cy, r * 0.6 - (pixel ? 1 : 1.2)));
+        c.Fill(ring, Olive);
+        for (int i = 0; i < 8; ++i) {
+            double a = (i * 45 + 22.5) * kPi / 180;
+            c.Fill(Circle(cx + r * 0.78 * Cos(a), cy + r * 0.78 * Sin(a), pixel ? 0.75 : 0.9),
+                   Maroon);
+        }
+    }
+    c.Fill(s < 2 ? Box(cx - 1, cy - 1, cx + 1, cy + 1) : Circle(cx, cy, r * 0.28), Red);
 }
 
 // Stroke paths of the banner's letters, in units of the x-height, y up from the baseline as
@@ -99,7 +121,7 @@ void DrawFlag(Canvas& c, int x, int y, int w, int h) {
 
 Canvas DrawIcon(int size) {
     Canvas c(size, size, Fuchsia, false);
-    DrawIconAt(c, 0, 0, size / 16.0, size <= 32 ? 1 : 2);
+    DrawIconAt(c, 0, 0, size / 16.0, true);
     return c;
 }
 
@@ -107,38 +129,46 @@ Canvas DrawBanner(int width) {
     const int height = 50;
     Canvas c(width, height, kTableGreen, true);
     const double iconSize = 40;
-    DrawIconAt(c, 5, 5, iconSize / 16, 1.5);
+    DrawIconAt(c, 5, 5, iconSize / 16, false);
     const std::string name = "Carvella";
-    double left = 5 + iconSize + 6, right = width - 8;
+    double left = 5 + iconSize + 6, right = width - 10;
     double size = (right - left) / TextWidth(name);
-    if (size > 21)
-        size = 21;
-    double baseline = 36;
+    if (size > 19)
+        size = 19;
+    double baseline = 35;
     double weight = size * 0.12;
     c.Fill(TextShape(name, left + 1.5, baseline + 1.5, size, weight), Rgb{0, 56, 0});
     c.Fill(TextShape(name, left, baseline, size, weight + 0.8), Rgb{120, 90, 0});
     c.Fill(TextShape(name, left, baseline, size, weight), Rgb{255, 226, 0});
-    DrawFlag(c, width - 18, height - 12, 15, 9);
+    DrawFlag(c, width - 19, height - 11, 15, 9);
     return c;
 }
 
 Canvas DrawDealerMarker() {
     Canvas c(33, 33, Green, false);
-    const double pivotX = 16.5, pivotY = 29;
-    const double angles[3] = {-28, 0, 28};
-    const Rgb marks[3] = {Red, Yellow, Blue};
-    for (int i = 0; i < 3; ++i) {
-        Shape card = Rotate(Box(10, 3, 23, 23), pivotX, pivotY, angles[i]);
-        c.FillOutlined(card, White, Black);
-        Shape mark = Rotate(Circle(16.5, 8.5, 2.6), pivotX, pivotY, angles[i]);
-        c.FillOutlined(mark, marks[i], i == 1 ? Olive : Black);
-    }
-    Shape palm = Union({Ellipse(16.5, 24, 7.5, 5.5), Box(12, 24, 21, 33)});
+    const double px = 16.5, py = 25;
+    auto turn = [&](Shape s, double deg) { return Rotate(s, px, py, deg); };
+    // A fan of three cards showing a cup, a coin and a sword.
+    const Shape card = Box(10.5, 1, 22.5, 21);
+    c.FillOutlined(turn(card, -34), White, Black);
+    c.FillOutlined(turn(Union({Intersect(Ellipse(16.5, 4.5, 3.4, 4), Box(10, 4.5, 23, 12)),
+                               Box(15.8, 7, 17.2, 11), Box(14, 10.5, 19, 12)}),
+                        -34),
+                   Red, Maroon);
+    c.FillOutlined(turn(card, 34), White, Black);
+    c.FillOutlined(turn(Union({Capsule({16.5, 3}, {16.5, 10}, 0.9), Box(13.5, 9.5, 19.5, 11)}), 34),
+                   Aqua, Navy);
+    c.FillOutlined(card, White, Black);
+    c.FillOutlined(Circle(16.5, 7, 4.2), Yellow, Olive);
+    c.Fill(Circle(16.5, 7, 1.2), Red);
+    // The hand: knuckles round the right of the fan, the thumb across its foot, a red cuff.
+    Shape palm = Union({Ellipse(17.5, 25, 7, 5.5), Circle(23, 19.5, 2.4), Circle(24, 23.2, 2.4),
+                        Circle(23.5, 26.9, 2.3)});
     c.FillOutlined(palm, Silver, Black);
-    Shape thumb = Capsule({9.5, 24}, {15.5, 19.5}, 2.4);
-    c.FillOutlined(thumb, Silver, Black);
-    for (int i = 0; i < 3; ++i)
-        c.Fill(Box(17 + i * 2.2, 21.5, 17.8 + i * 2.2, 26), Grey);
+    c.Fill(Union({Box(19, 21.3, 22.5, 21.9), Box(19.5, 25, 23, 25.6)}), Grey);
+    c.FillOutlined(Capsule({11, 27}, {15.5, 18.5}, 2.3), Silver, Black);
+    c.Set(15, 18, White);
+    c.FillOutlined(Box(11.5, 29.5, 23.5, 33), Red, Maroon);
     return c;
 }
 
