@@ -1,6 +1,6 @@
 #include "toolkit/AskYesNo.h"
 
-#include <windows.h>
+#include "toolkit/Win32.h"
 
 namespace Tavrik {
 

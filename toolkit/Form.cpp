@@ -152,8 +152,9 @@ void Form::SetIcon(int resourceId) {
     }
     // An icon of the form's own, not the shared one LoadIconW hands out, so
     // that it can be freed.
-    HICON loaded = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(resourceId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    HICON loaded = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), 0));
     if (loaded == nullptr) {
         return;
     }

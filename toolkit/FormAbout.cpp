@@ -125,6 +125,9 @@ FormAbout::~FormAbout() {
     if (handle && !destroyed && IsWindow(handle))
         DestroyWindow(handle);
     created = false;
+    // A box deleted before it was ever shown gives the owner back as well.
+    if (owner && owner->modalChild == this)
+        OnClosing();
     onCreate = nullptr;
     onCloseQuery = nullptr;
     onResize = nullptr;

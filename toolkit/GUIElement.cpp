@@ -95,7 +95,7 @@ GUIElement::~GUIElement() {
 
 void GUIElement::SetBackColor(COLORREF colour) {
     backColor = colour;
-    if (!created) {
+    if (!HasWindow()) {
         return;
     }
     InvalidateRect(handle, nullptr, FALSE);
@@ -182,7 +182,7 @@ void GUIElement::OnMouseLeave() {
 }
 
 void GUIElement::Focus() {
-    if (created) {
+    if (HasWindow()) {
         SetFocus(handle);
     }
 }
@@ -253,7 +253,7 @@ void GUIElement::OnCreate(HWND window) {
 }
 
 void GUIElement::Refresh() {
-    if (created) {
+    if (HasWindow()) {
         RedrawWindow(handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     }
 }
@@ -282,7 +282,9 @@ void GUIElement::Show() {
     if (!created) {
         Create();
     }
-    ShowWindow(handle, SW_SHOWNA);
+    if (handle != nullptr) {
+        ShowWindow(handle, SW_SHOWNA);
+    }
     visible = true;
 }
 
@@ -294,7 +296,7 @@ void GUIElement::Hide() {
 }
 
 std::wstring GUIElement::GetText() {
-    if (created) {
+    if (HasWindow()) {
         int length = GetWindowTextLengthW(handle);
         if (length <= 0) {
             text.clear();
@@ -314,7 +316,7 @@ std::string GUIElement::GetNarrowText() {
 }
 
 POINT GUIElement::GetPosition() {
-    if (created) {
+    if (HasWindow()) {
         RECT bounds;
         if (GetWindowRect(handle, &bounds)) {
             POINT corner = {bounds.left, bounds.top};
@@ -329,13 +331,17 @@ POINT GUIElement::GetPosition() {
 }
 
 int GUIElement::GetClientWidth() {
-    if (created) {
+    if (HasWindow()) {
         RECT client;
         if (GetClientRect(handle, &client)) {
             width = client.right - client.left;
         }
     }
     return width;
+}
+
+bool GUIElement::HasWindow() const {
+    return created && handle != nullptr;
 }
 
 void GUIElement::Subclass() {

@@ -83,6 +83,9 @@ public:
     POINT GetPosition();
     int GetClientWidth();
 
+    // The element is created and its window was made.
+    bool HasWindow() const;
+
     // For controls wrapping a standard window: routes the window to the
     // toolkit's window procedure, keeping the system's in `oldWindowProc`.
     void Subclass();

@@ -15,7 +15,7 @@ void MenuBar::AddItem(Menu* menu) {
 }
 
 void MenuBar::Create() {
-    if (!parent || !parent->handle)
+    if (created || !parent || !parent->handle)
         return;
     menuHandle = CreateMenu();
     for (Menu* menu : items)

@@ -1,7 +1,5 @@
 #include "toolkit/Slider.h"
 
-#include <commctrl.h>
-
 #include <cstdlib>
 
 #include "toolkit/Label.h"
@@ -18,8 +16,7 @@ Label* MakeEndLabel(GUIElement* parent, int number) {
     return label;
 }
 
-// Refreshes an end label's size from its window and moves it without
-// resizing.
+// Moves an end label, keeping its size.
 void MoveLabel(Label& label, int x, int y) {
     label.x = x;
     label.y = y;
@@ -29,6 +26,7 @@ void MoveLabel(Label& label, int x, int y) {
     label.Refresh();
 }
 
+// Takes an end label's size from its window, once it has one.
 void RefreshSize(Label& label) {
     RECT r;
     if (label.created && label.handle && GetWindowRect(label.handle, &r)) {
