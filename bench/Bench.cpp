@@ -42,7 +42,8 @@ BOOL CALLBACK FindVisibleTopLevel(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<Search*>(data);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr) {
+    if (owner == search->processId && IsWindowVisible(window) &&
+        GetWindow(window, GW_OWNER) == nullptr) {
         search->found = window;
         return FALSE;
     }
@@ -83,8 +84,8 @@ bool StartAndWaitForPaint(const std::wstring& path, Started& started) {
     startup.cb = sizeof(startup);
     std::wstring commandLine = L"\"" + path + L"\"";
     auto begin = Clock::now();
-    if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &started.process)) {
+    if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started.process)) {
         std::printf("could not start %ls (error %lu)\n", path.c_str(), GetLastError());
         return false;
     }

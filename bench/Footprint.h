@@ -5,5 +5,6 @@
 
 // Top-level windows of the process and all their descendants.
 int CountProcessWindows(DWORD processId);
-// Private bytes (PROCESS_MEMORY_COUNTERS_EX.PrivateUsage); 0 when unreadable.
+// Private bytes: PROCESS_MEMORY_COUNTERS_EX.PrivateUsage, or, where the system
+// leaves that at 0, the committed private regions of the address space.
 SIZE_T PrivateBytes(HANDLE process);

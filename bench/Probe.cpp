@@ -98,8 +98,7 @@ int wmain(int argc, wchar_t** argv) {
     GetWindowThreadProcessId(game, &processId);
     if (command == L"alive") {
         DWORD_PTR result = 0;
-        if (!SendMessageTimeoutW(game, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, AnswerTimeoutMs,
-                                 &result)) {
+        if (!SendMessageTimeoutW(game, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, AnswerTimeoutMs, &result)) {
             std::printf("the game window did not answer within %u ms\n", AnswerTimeoutMs);
             return 2;
         }

@@ -92,6 +92,26 @@ bool ParseAmount(const std::string& text, const std::string& prefix, int& amount
     return true;
 }
 
+// The heap holds transient blocks of a few megabytes now and then, so memory
+// is compared by its floor: the least of the last checkpoints against the
+// least of the first ones. A leak raises the floor.
+constexpr size_t FloorSamples = 3;
+
+long long PrivateFloorGrowth(const std::vector<long long>& samples) {
+    if (samples.empty()) {
+        return 0;
+    }
+    const size_t span = samples.size() < FloorSamples ? samples.size() : FloorSamples;
+    long long first = samples.front();
+    long long latest = samples.back();
+    for (size_t i = 0; i < span; ++i) {
+        first = samples[i] < first ? samples[i] : first;
+        latest =
+            samples[samples.size() - 1 - i] < latest ? samples[samples.size() - 1 - i] : latest;
+    }
+    return latest - first;
+}
+
 int SlotOwner(int slot) {
     return slot < 9 ? slot / 3 + 1 : 4;
 }
@@ -135,7 +155,9 @@ private:
     bool haveBaseline = false;
     Figures last;
     int maxWindows = 0;
+    std::vector<long long> privateSamples;
     double measureSeconds = 0;
+    bool closing = false;
 };
 
 void Soak::Fail(const std::string& what) {
@@ -151,7 +173,9 @@ void Soak::Pump() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
-            Fail("the game window quit on its own");
+            if (!closing) {
+                Fail("the game window quit on its own");
+            }
             return;
         }
         TranslateMessage(&message);
@@ -175,8 +199,8 @@ void Soak::Step() {
 // The notification a clicked button sends its parent, through the window procedure.
 void Soak::Click(Tavrik::Button* button) {
     HWND window = button->handle;
-    SendMessageW(GetParent(window), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED), reinterpret_cast<LPARAM>(window));
+    SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window));
     Pump();
 }
 
@@ -333,8 +357,7 @@ void Soak::CheckSummary() {
     static const char* const prefixes[] = {"PC 1: ", "PC 2: ", "PC 3: ", "Giocatore: "};
     Tavrik::CellControl* lines[] = {form->cellResultsLine1, form->cellResultsLine2,
                                     form->cellResultsLine3, form->cellResultsLine4};
-    if (!Shown(form->panelResults) ||
-        form->cellResultsHeading->GetNarrowText() != "Vincite Mano") {
+    if (!Shown(form->panelResults) || form->cellResultsHeading->GetNarrowText() != "Vincite Mano") {
         Fail("the summary panel is not shown");
         return;
     }
@@ -390,9 +413,10 @@ void Soak::Abandon() {
 Figures Soak::Measure() {
     auto begin = std::chrono::steady_clock::now();
     Figures figures;
-    figures.headroom = GdiHeadroom();
-    figures.windows = CountProcessWindows(GetCurrentProcessId());
+    // Memory first: counting the headroom makes and frees tens of thousands of objects.
     figures.privateBytes = static_cast<long long>(PrivateBytes(GetCurrentProcess()));
+    figures.windows = CountProcessWindows(GetCurrentProcessId());
+    figures.headroom = GdiHeadroom();
     measureSeconds +=
         std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     return figures;
@@ -405,6 +429,7 @@ void Soak::Checkpoint(const char* label) {
         haveBaseline = true;
     }
     maxWindows = last.windows > maxWindows ? last.windows : maxWindows;
+    privateSamples.push_back(last.privateBytes);
     std::printf("checkpoint %-8s hands=%d steps=%lld gdi_headroom=%d windows=%d private_kb=%lld\n",
                 label, handsDone, steps, last.headroom, last.windows, last.privateBytes / 1024);
     std::fflush(stdout);
@@ -412,8 +437,8 @@ void Soak::Checkpoint(const char* label) {
 
 int Soak::Run() {
     Tavrik::SeedRandom(options.seed);
-    const int checkpointEvery =
-        options.checkpointEvery > 0 ? options.checkpointEvery
+    const int checkpointEvery = options.checkpointEvery > 0
+                                    ? options.checkpointEvery
                                     : (options.hands / 20 > 0 ? options.hands / 20 : 1);
     form = new FormMain(GetModuleHandleW(nullptr), std::string(CARVELLA_NAME) + " soak");
     Pump();
@@ -461,13 +486,14 @@ int Soak::Run() {
         Checkpoint("final");
     }
 
+    closing = true;
     DestroyWindow(form->handle);
     Pump();
     delete form;
 
     const int headroomLoss = baseline.headroom - last.headroom;
     const int windowGrowth = last.windows - baseline.windows;
-    const long long privateGrowth = last.privateBytes - baseline.privateBytes;
+    const long long privateGrowth = PrivateFloorGrowth(privateSamples);
     std::printf("actions: passes=%lld calls=%lld bets=%lld refused=%lld slider=%lld "
                 "abandons=%lld continues=%lld\n",
                 actions.passes, actions.calls, actions.bets, actions.refused, actions.sliderMoves,
