@@ -7,8 +7,10 @@
 //                               "window CLASS|TITLE|L T R B", then "button ID|TEXT|L T R B"
 //                               for each visible button in it (screen coordinates)
 //   carvella_probe count        the game's live windows (top-level and descendants)
+//   carvella_probe click TEXT   clicks the game window's button with this caption
 
 #include "bench/Footprint.h"
+#include "resources/resource.h"
 
 #include <cstdio>
 #include <string>
@@ -30,11 +32,10 @@ std::wstring ClassOf(HWND window) {
     return buffer;
 }
 
-// The game window: a top-level window whose title begins with the program name,
-// and that is not one of its boxes.
+// The game window: the top-level window with the game's title.
 BOOL CALLBACK FindGame(HWND window, LPARAM data) {
-    const std::wstring title = WindowText(window);
-    if (title.compare(0, 9, L"Carvella ") == 0 && ClassOf(window) != L"#32770") {
+    static const std::wstring title = L"" CARVELLA_NAME " " CARVELLA_COPYRIGHT;
+    if (WindowText(window) == title && ClassOf(window) != L"#32770") {
         *reinterpret_cast<HWND*>(data) = window;
         return FALSE;
     }
@@ -65,6 +66,20 @@ BOOL CALLBACK ListButton(HWND child, LPARAM) {
     if (IsWindowVisible(child) && ClassOf(child) == L"Button") {
         std::printf("button %d|%s|", GetDlgCtrlID(child), Narrow(WindowText(child)).c_str());
         PrintRect(child);
+    }
+    return TRUE;
+}
+
+struct ButtonSearch {
+    const wchar_t* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindButtonByText(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<ButtonSearch*>(data);
+    if (WindowText(child) == search->caption) {
+        search->found = child;
+        return FALSE;
     }
     return TRUE;
 }
@@ -113,6 +128,16 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%d\n", CountProcessWindows(processId));
         return 0;
     }
-    std::printf("usage: carvella_probe alive|windows|count\n");
+    if (command == L"click" && argc > 2) {
+        ButtonSearch search{argv[2], nullptr};
+        EnumChildWindows(game, FindButtonByText, reinterpret_cast<LPARAM>(&search));
+        if (search.found == nullptr) {
+            std::printf("no button \"%ls\"\n", argv[2]);
+            return 1;
+        }
+        SendMessageW(search.found, BM_CLICK, 0, 0);
+        return 0;
+    }
+    std::printf("usage: carvella_probe alive|windows|count|click TEXT\n");
     return 3;
 }

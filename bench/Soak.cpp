@@ -16,6 +16,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +43,7 @@ constexpr int WarmUpHands = 10;
 // Below this many hands a run cannot be expected to have met every action.
 constexpr int HandsForFullCoverage = 100;
 constexpr int CardBack = IDB_CARD_BACK;
+constexpr int StartUpRepaints = 200;
 
 struct Options {
     int hands = 10000;
@@ -93,22 +95,15 @@ bool ParseAmount(const std::string& text, const std::string& prefix, int& amount
 }
 
 // The heap holds transient blocks of a few megabytes now and then, so memory
-// is compared by its floor: the least of the last checkpoints against the
-// least of the first ones. A leak raises the floor.
-constexpr size_t FloorSamples = 3;
-
+// is compared by its floor: the least of the last third of the checkpoints
+// against the least of the first third. A leak raises the floor.
 long long PrivateFloorGrowth(const std::vector<long long>& samples) {
     if (samples.empty()) {
         return 0;
     }
-    const size_t span = samples.size() < FloorSamples ? samples.size() : FloorSamples;
-    long long first = samples.front();
-    long long latest = samples.back();
-    for (size_t i = 0; i < span; ++i) {
-        first = samples[i] < first ? samples[i] : first;
-        latest =
-            samples[samples.size() - 1 - i] < latest ? samples[samples.size() - 1 - i] : latest;
-    }
+    const size_t span = samples.size() / 3 > 0 ? samples.size() / 3 : 1;
+    const long long first = *std::min_element(samples.begin(), samples.begin() + span);
+    const long long latest = *std::min_element(samples.end() - span, samples.end());
     return latest - first;
 }
 
@@ -139,6 +134,7 @@ private:
     void CheckHumanLocked();
     Figures Measure();
     void Checkpoint(const char* label);
+    void ReportStartUp(int headroomBefore);
     int Chance(int outOf) { return std::uniform_int_distribution<int>(0, outOf - 1)(human); }
     int TotalChips() const;
 
@@ -422,6 +418,25 @@ Figures Soak::Measure() {
     return figures;
 }
 
+// What the window costs once it stands, and how long it takes to paint all of it.
+void Soak::ReportStartUp(int headroomBefore) {
+    const int headroomUsed = headroomBefore - GdiHeadroom();
+    std::vector<double> micros;
+    for (int i = 0; i < StartUpRepaints; ++i) {
+        auto begin = std::chrono::steady_clock::now();
+        RedrawWindow(form->handle, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        GdiFlush();
+        micros.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - begin)
+                .count());
+    }
+    std::sort(micros.begin(), micros.end());
+    std::printf("startup: gdi_headroom_used=%d repaint_us_median=%.0f (over %d full repaints)\n",
+                headroomUsed, micros[micros.size() / 2], StartUpRepaints);
+    std::fflush(stdout);
+}
+
 void Soak::Checkpoint(const char* label) {
     last = Measure();
     if (!haveBaseline) {
@@ -440,8 +455,10 @@ int Soak::Run() {
     const int checkpointEvery = options.checkpointEvery > 0
                                     ? options.checkpointEvery
                                     : (options.hands / 20 > 0 ? options.hands / 20 : 1);
+    const int headroomBefore = GdiHeadroom();
     form = new FormMain(GetModuleHandleW(nullptr), std::string(CARVELLA_NAME) + " soak");
     Pump();
+    ReportStartUp(headroomBefore);
     auto begin = std::chrono::steady_clock::now();
     Start();
     while (!failed && handsDone < options.hands) {
