@@ -64,8 +64,11 @@ button_centre() {
 
 click_at() { xdotool mousemove "$1" "$2" click 1; }
 
-question_open() { xdotool search --name '^Uscita$' >/dev/null 2>&1; }
-about_open() { xdotool search --name '^Info\.\.\.$' >/dev/null 2>&1; }
+# Boxes are found through Win32, not by searching the X windows: an X search
+# racing with a box being unmapped has made Wine's X11 driver fail with
+# BadWindow and end the game with exit code 1.
+question_open() { windows | grep -q '^window #32770|Uscita|'; }
+about_open() { windows | grep -q '^window [^|]*|Info\.\.\.|'; }
 
 # Answers the exit question with a real click on No; the game must stay.
 answer_no() {
@@ -141,7 +144,7 @@ for _ in $(seq 100); do
   sleep 0.2
 done
 # Let the window manager finish taking the new window over (see answer_pause).
-sleep 2
+sleep 4
 check_alive
 
 # The exit question once on purpose: it shows where Yes sits, and No must keep the game.
@@ -149,9 +152,6 @@ read -r x y _ <<<"$(button_centre "Carvella Copyright (C) 2026 Carvella Software
 [[ -n "${x:-}" ]] || fail "no \"Chiudi\" button"
 chiudi_x=$x chiudi_y=$y
 click_at "$chiudi_x" "$chiudi_y"
-# Searching the X windows while the box is being mapped has made Wine's X11
-# driver fail with BadWindow (exit code 1); give the box time to settle first.
-sleep 1
 for _ in $(seq 50); do question_open && break; sleep 0.1; done
 question_open || fail "\"Chiudi\" did not ask \"Vuoi realmente uscire?\""
 read -r _ _ yes_l yes_t yes_r yes_b <<<"$(button_centre Uscita 6)"
@@ -184,7 +184,6 @@ for _ in 1 2 3; do
   check_alive
   read -r x y _ <<<"$(button_centre "Carvella Copyright (C) 2026 Carvella Software" Chiudi)"
   click_at "${x:-$chiudi_x}" "${y:-$chiudi_y}"
-  sleep 1
   for _ in $(seq 30); do question_open && break; sleep 0.1; done
   question_open && break
 done
