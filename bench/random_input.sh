@@ -49,13 +49,13 @@ fail() {
   exit 1
 }
 
-# Lines "window CLASS|TITLE|L T R B" and "button ID|TEXT|L T R B" for the game's windows.
+# Lines "window CLASS|TITLE|SHOWN|ENABLED|L T R B" and "button ID|TEXT|L T R B".
 windows() { wine "$probe" windows 2>/dev/null; }
 
 # Centre of a button of a top-level window: window_title, button id or text.
 button_centre() {
   awk -F'|' -v title="$1" -v key="$2" '
-    /^window / { inside = ($2 == title) }
+    /^window / { inside = ($2 == title && $3 == "shown") }
     /^button / && inside {
       split($1, head, " "); split($3, r, " ")
       if (head[2] == key || $2 == key) { printf "%d %d %d %d %d %d\n", (r[1]+r[3])/2, (r[2]+r[4])/2, r[1], r[2], r[3], r[4]; exit }
