@@ -68,7 +68,7 @@ click_at() { xdotool mousemove "$1" "$2" click 1; }
 # racing with a box being unmapped has made Wine's X11 driver fail with
 # BadWindow and end the game with exit code 1.
 question_open() { windows | grep -q '^window #32770|Uscita|'; }
-about_open() { windows | grep -q '^window [^|]*|Info\.\.\.|'; }
+about_open() { windows | grep -q '^window [^|]*|Info\.\.\.|shown|'; }
 
 # Answers the exit question with a real click on No; the game must stay.
 answer_no() {
@@ -164,8 +164,9 @@ about_events=0
 while ((SECONDS - start < seconds)); do
   random_event
   sleep 0.05
-  question_open && answer_no
-  if about_open; then
+  listing=$(windows)
+  grep -q '^window #32770|Uscita|' <<<"$listing" && answer_no
+  if grep -q '^window [^|]*|Info\.\.\.|shown|' <<<"$listing"; then
     about_events=$((about_events + 1))
     ((about_events > 3)) && { close_about; about_events=0; }
   fi
