@@ -4,8 +4,9 @@
 //   carvella_probe alive        exit 0 when the game window answers WM_NULL within 5 s,
 //                               1 when there is no game window, 2 when it does not answer
 //   carvella_probe windows      one line per visible top-level window of the game:
-//                               "window CLASS|TITLE|L T R B", then "button ID|TEXT|L T R B"
-//                               for each visible button in it (screen coordinates)
+//                               "window CLASS|TITLE|shown|enabled|L T R B" (hidden ones
+//                               only when disabled), then "button ID|TEXT|L T R B" for
+//                               each visible button in it (screen coordinates)
 //   carvella_probe count        the game's live windows (top-level and descendants)
 //   carvella_probe click TEXT   clicks the game window's button with this caption
 
@@ -91,9 +92,12 @@ struct Listing {
 BOOL CALLBACK ListTopLevel(HWND window, LPARAM data) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == reinterpret_cast<Listing*>(data)->processId && IsWindowVisible(window)) {
-        std::printf("window %s|%s|", Narrow(ClassOf(window)).c_str(),
-                    Narrow(WindowText(window)).c_str());
+    if (owner == reinterpret_cast<Listing*>(data)->processId &&
+        (IsWindowVisible(window) || !IsWindowEnabled(window))) {
+        std::printf("window %s|%s|%s|%s|", Narrow(ClassOf(window)).c_str(),
+                    Narrow(WindowText(window)).c_str(),
+                    IsWindowVisible(window) ? "shown" : "hidden",
+                    IsWindowEnabled(window) ? "enabled" : "disabled");
         PrintRect(window);
         EnumChildWindows(window, ListButton, 0);
     }

@@ -49,13 +49,13 @@ fail() {
   exit 1
 }
 
-# Lines "window CLASS|TITLE|L T R B" and "button ID|TEXT|L T R B" for the game's windows.
+# Lines "window CLASS|TITLE|SHOWN|ENABLED|L T R B" and "button ID|TEXT|L T R B".
 windows() { wine "$probe" windows 2>/dev/null; }
 
 # Centre of a button of a top-level window: window_title, button id or text.
 button_centre() {
   awk -F'|' -v title="$1" -v key="$2" '
-    /^window / { inside = ($2 == title) }
+    /^window / { inside = ($2 == title && $3 == "shown") }
     /^button / && inside {
       split($1, head, " "); split($3, r, " ")
       if (head[2] == key || $2 == key) { printf "%d %d %d %d %d %d\n", (r[1]+r[3])/2, (r[2]+r[4])/2, r[1], r[2], r[3], r[4]; exit }
@@ -68,7 +68,7 @@ click_at() { xdotool mousemove "$1" "$2" click 1; }
 # racing with a box being unmapped has made Wine's X11 driver fail with
 # BadWindow and end the game with exit code 1.
 question_open() { windows | grep -q '^window #32770|Uscita|'; }
-about_open() { windows | grep -q '^window [^|]*|Info\.\.\.|'; }
+about_open() { windows | grep -q '^window [^|]*|Info\.\.\.|shown|'; }
 
 # Answers the exit question with a real click on No; the game must stay.
 answer_no() {
@@ -164,8 +164,9 @@ about_events=0
 while ((SECONDS - start < seconds)); do
   random_event
   sleep 0.05
-  question_open && answer_no
-  if about_open; then
+  listing=$(windows)
+  grep -q '^window #32770|Uscita|' <<<"$listing" && answer_no
+  if grep -q '^window [^|]*|Info\.\.\.|shown|' <<<"$listing"; then
     about_events=$((about_events + 1))
     ((about_events > 3)) && { close_about; about_events=0; }
   fi

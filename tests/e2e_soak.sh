@@ -9,6 +9,7 @@ hands=300
 [[ -f "$exe" ]] || { echo "missing $exe" >&2; exit 1; }
 out=$(timeout 500 wine "$exe" --hands "$hands" --seed 11 --checkpoint 25 2>/dev/null </dev/null)
 rc=$?
+out=${out//$'\r'/}
 echo "$out"
 [[ $rc -eq 0 ]] || { echo "soak exited with $rc" >&2; exit 1; }
 # The program's own verdict, and proof that it played every hand asked for.
