@@ -25,6 +25,8 @@ wine reg add 'HKCU\Software\Wine\AppDefaults\carvella.exe\Explorer' /v Desktop /
 game_pid=
 finish() {
   [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
+  # Other checks start carvella.exe as a user would: the desktop setting goes.
+  wine reg delete 'HKCU\Software\Wine\AppDefaults\carvella.exe' /f >/dev/null 2>&1
   if $own_display; then
     wineserver -k 2>/dev/null
     wine_stop_display
