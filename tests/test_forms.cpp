@@ -19,14 +19,6 @@ HINSTANCE Instance() {
     return GetModuleHandleW(nullptr);
 }
 
-DWORD StyleOf(HWND window) {
-    return static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-}
-
-DWORD ExtendedStyleOf(HWND window) {
-    return static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
-}
-
 bool QuitPosted() {
     MSG message;
     return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;

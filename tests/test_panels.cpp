@@ -17,14 +17,6 @@ namespace {
 constexpr COLORREF Green = RGB(0, 128, 0);
 constexpr COLORREF Red = RGB(255, 0, 0);
 
-DWORD StyleOf(HWND window) {
-    return static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-}
-
-DWORD ExtendedStyleOf(HWND window) {
-    return static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
-}
-
 COLORREF BrushColour(LRESULT brush) {
     LOGBRUSH description = {};
     GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof(description), &description);

@@ -46,6 +46,14 @@ void TestControl::Create() {
     ApplyFont();
 }
 
+DWORD StyleOf(HWND window) {
+    return static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+}
+
+DWORD ExtendedStyleOf(HWND window) {
+    return static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
+}
+
 COLORREF ClientPixel(HWND window, int x, int y) {
     HDC dc = GetDC(window);
     COLORREF colour = GetPixel(dc, x, y);

@@ -23,6 +23,10 @@ public:
     DWORD styleBits;
 };
 
+// The window's style and extended style bits as the system keeps them.
+DWORD StyleOf(HWND window);
+DWORD ExtendedStyleOf(HWND window);
+
 // The colour the window's client area shows at (x, y).
 COLORREF ClientPixel(HWND window, int x, int y);
 
